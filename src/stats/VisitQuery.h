@@ -49,8 +49,8 @@ public:
     const std::vector<VisitRow> &rows() const { return m_rows; }
 
 private:
+    std::vector<QString> m_markerNames; // the parameter name of each "?" position (set up first)
     SqlStatement m_statement;
-    std::vector<QString> m_markerNames; // the parameter name of each "?" position
     std::optional<QDateTime> m_values[2];
     std::vector<VisitRow> m_rows;
     bool m_open = false;
