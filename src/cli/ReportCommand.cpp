@@ -39,6 +39,10 @@ std::optional<QString> openDatabase(DatabaseConnection &connection, const Report
 int runReportCommand(const QStringList &arguments, const QString &programFolder, const QLocale &locale,
                      std::FILE *out, std::FILE *err)
 {
+    if (arguments.contains(QStringLiteral("--help"))) {
+        print(out, reportUsage());
+        return ReportDone;
+    }
     ReportOptions options;
     try {
         options = parseReportOptions(arguments, locale);

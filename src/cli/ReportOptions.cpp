@@ -27,7 +27,7 @@ QString reportUsage()
 {
     return QStringLiteral(
         "Usage: bresolan-report [--config FILE | --database NAME] [--from DATE] [--to DATE] [--all]\n"
-        "                       [--tsv] [--csv FILE] [--xls FILE] [--pdf FILE]\n"
+        "                       [--tsv] [--csv FILE] [--xls FILE] [--pdf FILE] [--help]\n"
         "\n"
         "Prints the Medicaid visit shares per provider, as the Bresolan window shows them.\n"
         "  --config FILE    read [IB] NetPathMed from FILE (default: telvosetup.ini beside the program)\n"
