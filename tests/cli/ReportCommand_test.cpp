@@ -120,3 +120,16 @@ TEST(ReportCommand, DemoDatabaseShowsAllThreeBands)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportCommand, SavedPasswordIsNotInTheBinaryAsText)
+{
+    QFile binary(QStringLiteral(BRESOLAN_BIN_DIR "/bresolan-report"));
+    ASSERT_TRUE(binary.open(QIODevice::ReadOnly));
+    const QByteArray bytes = binary.readAll();
+    EXPECT_FALSE(bytes.contains("masterkey"));
+    EXPECT_FALSE(bytes.contains("MASTERKEY"));
+}
+
+} // namespace
