@@ -206,7 +206,11 @@ void TfrmDatabaseUpdate::bPrintGridClick()
 
 void TfrmDatabaseUpdate::bExportClick()
 {
-    // The spreadsheet export of the grid is wired here by the export's owner.
+    // What the grid shows, as a workbook or comma-separated text; the proposed name comes from
+    // the fields' date values.
+    guarded([this] {
+        SaveDlg.exportGrid(this, grdAT->snapshot(), edtStartDate->dateValue(), edtEndDate->dateValue());
+    });
 }
 
 void TfrmDatabaseUpdate::btnHelpClick()

@@ -6,6 +6,7 @@
 
 #include "DatabaseConnection.h"
 #include "ErrorDialogs.h"
+#include "SpreadsheetExporter.h"
 #include "StartupSequence.h"
 #include "VisitQuery.h"
 
@@ -41,6 +42,9 @@ public:
     // The print preview's component, made at the first print and kept for the run, so that
     // page-setup changes stay.
     ReportPrinter &dxComponentPrinter1();
+
+    // Test seam: the save dialog of the export.
+    void setSaveDialog(SaveDialog dialog) { SaveDlg = SpreadsheetExporter(std::move(dialog)); }
 
     // Test seam: what hands the help address to the browser.
     void setHelpOpener(std::function<bool(const QUrl &)> opener) { m_helpOpener = std::move(opener); }
@@ -86,5 +90,6 @@ private:
     std::unique_ptr<ErrorDialogs> m_dialogs;
     StartupSequence m_startup;
     std::unique_ptr<ReportPrinter> m_printer;
+    SpreadsheetExporter SaveDlg; // keeps the file type of the last successful export
     std::function<bool(const QUrl &)> m_helpOpener;
 };

@@ -61,6 +61,40 @@ TEST(ReportCommand, TabSeparatedGridWithFilterAndFooter)
     EXPECT_TRUE(empty.out.endsWith("\t\t\t\t\t\t\t\n"));
 }
 
+TEST(ReportCommand, WritesTheWindowsExportsAndReport)
+{
+    PracticeFixture fixture(QStringLiteral("report-files"), twoProviders());
+    QTemporaryDir out;
+    const ReportRun stdoutCsv = report({"--database", fixture.tcpName(), "--csv", "-"});
+    ASSERT_EQ(stdoutCsv.exitCode, 0) << stdoutCsv.err.toStdString();
+    EXPECT_EQ(stdoutCsv.out,
+              "\"Prov ID\",\"Provider Name\",\"Total Render\",\"MCD Render\",\"% MCD Render\",\"Total Billed\","
+              "\"MCD Billed\",\"% MCD Billed\"\r\n"
+              "\"12\",\"Provider A, MD\",\"4\",\"1\",\"25.0%\",\"0\",\"0\",\".0%\"\r\n"
+              "\"\",\"\",\"4\",\"1\",\"25.0%\",\"0\",\"0\",\"0.0%\"\r\n");
+
+    const ReportRun files = report({"--database", fixture.tcpName(), "--tsv", "--csv", out.filePath("g.csv"), "--xls",
+                                    out.filePath("g.xls"), "--pdf", out.filePath("g.pdf")});
+    ASSERT_EQ(files.exitCode, 0) << files.err.toStdString();
+    EXPECT_TRUE(files.out.startsWith("Prov ID\t")); // the table still goes to standard output
+    QFile csv(out.filePath("g.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(csv.readAll()), stdoutCsv.out);
+    QFile xls(out.filePath("g.xls"));
+    ASSERT_TRUE(xls.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(xls.read(8) == QByteArray::fromHex("d0cf11e0a1b11ae1")); // an OLE2 compound document
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), out.filePath("g.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Date Range: 10/1/2010 through 12/31/2010")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Provider A, MD"));
+
+    const ReportRun failed = report({"--database", fixture.tcpName(), "--xls", out.filePath("missing/g.xls")});
+    EXPECT_EQ(failed.exitCode, 4);
+    EXPECT_EQ(failed.err, "Can't create the export output file.\n");
+}
+
 TEST(ReportCommand, ExitCodesAndMessages)
 {
     QTemporaryDir folder;

@@ -103,4 +103,37 @@ TEST_F(WindowButtons, HelpHandsOneAddressForTheWindowCaption)
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
+TEST_F(WindowButtons, ExportProposesTheDateRangeAndWritesWhatTheGridShows)
+{
+    QTemporaryDir out;
+    QList<SaveDialogRequest> requests;
+    window->setSaveDialog([&](QWidget *, const SaveDialogRequest &request) {
+        requests << request;
+        return SaveDialogAnswer{true, out.filePath("grid.csv"), 2}; // the user picks the text type
+    });
+    QTest::mouseClick(window->bExport, Qt::LeftButton);
+    window->edtStartDate->setText(QString());
+    QTest::mouseClick(window->bExport, Qt::LeftButton);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[0].fileName, "Bresolan_20101001_20101231");
+    EXPECT_EQ(requests[0].filterIndex, 1);
+    EXPECT_EQ(requests[1].fileName, "Bresolan_00000000_20101231");
+    EXPECT_EQ(requests[1].filterIndex, 2); // the type of the last successful save
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join('\n').toStdString();
+    QFile csv(out.filePath("grid.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    EXPECT_TRUE(bytes.startsWith("\"Prov ID\",\"Provider Name\","));
+    EXPECT_TRUE(bytes.contains("\"7\",\"Provider A, MD\",\"1\",\"0\",\".0%\""));
+
+    // A failure reaches the default error report and leaves the grid as it was.
+    window->setSaveDialog([&](QWidget *, const SaveDialogRequest &) {
+        return SaveDialogAnswer{true, out.filePath("missing/grid.xls"), 1};
+    });
+    QTest::mouseClick(window->bExport, Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown, QStringList{"report: Can't create the export output file."});
+    EXPECT_EQ(window->dsAT->rowCount(), 1);
+    EXPECT_FALSE(QFile::exists(out.filePath("missing")));
+}
+
 } // namespace
