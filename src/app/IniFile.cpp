@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include <algorithm>
+
 #include <QByteArray>
 #include <QFile>
 #include <QStringDecoder>
@@ -98,7 +100,9 @@ QString readProfileString(const QString &filePath, const QString &section, const
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return defaultValue;
-    const QByteArray bytes = file.read(maxFileBytes);
+    // A regular file is read at its size; a device or pipe in its place up to the cap.
+    const qint64 size = file.size();
+    const QByteArray bytes = file.read(size > 0 ? std::min<qint64>(size, maxFileBytes) : maxFileBytes);
     const QString text = decodeFileText(bytes);
 
     bool inWantedSection = false;
