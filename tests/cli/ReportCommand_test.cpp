@@ -159,11 +159,13 @@ namespace {
 
 TEST(ReportCommand, SavedPasswordIsNotInTheBinaryAsText)
 {
-    QFile binary(QStringLiteral(BRESOLAN_BIN_DIR "/bresolan-report"));
-    ASSERT_TRUE(binary.open(QIODevice::ReadOnly));
-    const QByteArray bytes = binary.readAll();
-    EXPECT_FALSE(bytes.contains("masterkey"));
-    EXPECT_FALSE(bytes.contains("MASTERKEY"));
+    for (const char *program : {BRESOLAN_BIN_DIR "/bresolan-report", BRESOLAN_BIN_DIR "/Bresolan"}) {
+        QFile binary(QString::fromUtf8(program));
+        ASSERT_TRUE(binary.open(QIODevice::ReadOnly)) << program;
+        const QByteArray bytes = binary.readAll();
+        EXPECT_FALSE(bytes.contains("masterkey")) << program;
+        EXPECT_FALSE(bytes.contains("MASTERKEY")) << program;
+    }
 }
 
 } // namespace
