@@ -118,8 +118,8 @@ GridSnapshot ResultsTable::snapshot(const QList<ColumnLayout> &columns, int scre
     s.font = gridFont();
     s.screenDpi = screenDpi;
     for (const ColumnLayout &c : columns) {
-        const GridColumnSpec &spec = gridColumn(c.field);
-        s.columns.append({c.field, QString::fromLatin1(spec.caption), c.width, spec.alignment, spec.banded});
+        const GridColumnSpec &column = gridColumn(c.field);
+        s.columns.append({c.field, QString::fromLatin1(column.caption), c.width, column.alignment, column.banded});
         s.footerTexts.append(footerText(c.field));
         s.footerSums.append(footerSum(c.field));
     }
