@@ -203,7 +203,11 @@ bool SqlStatement::fetch()
         return false;
     }
     if (result) {
+        // The server keeps the cursor open after a failed fetch: close it, or every later
+        // execute fails with "Attempt to reopen an open cursor" instead of running.
         m_cursorOpen = false;
+        ISC_STATUS_ARRAY ignored{};
+        m_connection.client().freeStatement(ignored, &m_handle, DSQL_close);
         m_connection.raise(status);
     }
     return true;

@@ -87,6 +87,32 @@ TEST(DatabaseConnection, DescribesDateParametersInTheColumnsType)
     }
 }
 
+TEST(DatabaseConnection, AFailedFetchLeavesTheStatementReadyToRunAgain)
+{
+    // The row of provider 1 divides by zero for the 1st of a month, no row does for the 3rd:
+    // the server reports it while the rows are fetched, after the cursor has opened.
+    PracticeFixture fixture(QStringLiteral("fetchfails"), smallPractice());
+    DatabaseConnection connection;
+    connection.setDatabaseName(fixture.tcpName());
+    SqlStatement statement(connection, QStringLiteral("select 10 / (addr_id - extract(day from cast(? as date))) "
+                                                      "from drlabel order by addr_id"));
+    const auto run = [&](int day) {
+        statement.prepare();
+        statement.setDateTimeParameter(0, QDateTime(QDate(2010, 10, day), QTime(0, 0)));
+        statement.execute();
+        QList<qint64> values;
+        while (statement.fetch())
+            values << statement.integerValue(0);
+        return values;
+    };
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const QString failure = errorOf([&] { run(1); });
+        EXPECT_TRUE(failure.contains(QLatin1String("divide by zero"))) << attempt << ": " << failure.toStdString();
+    }
+    EXPECT_EQ(run(3), (QList<qint64>{-5, -10}));
+}
+
 TEST(DatabaseConnection, AttachFailuresCarryTheServersText)
 {
     PracticeFixture fixture(QStringLiteral("failures"), smallPractice());
