@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "TextDecoding.h"
+
 #include <algorithm>
 
 #include <QByteArray>
@@ -16,25 +18,6 @@ constexpr qsizetype maxValueLength = 2047;
 // device or a huge file cannot exhaust memory or hang the start-up.
 constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
 
-// Windows-1252 at 0x80–0x9F; the five unassigned bytes keep their own code (as Windows does).
-constexpr char16_t windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-QString decodeWindows1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = (b >= 0x80 && b <= 0x9F) ? QChar(windows1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
-
 QString decodeFileText(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xFF\xFE")) {
@@ -47,7 +30,7 @@ QString decodeFileText(QByteArrayView bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    return decodeWindows1252(bytes.data(), bytes.size());
 }
 
 // The blanks Windows strips around names and values (it strips vertical tabs too).
