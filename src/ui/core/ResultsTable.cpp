@@ -29,6 +29,23 @@ ResultsTable::ResultsTable()
     m_filter.changed = [this] { rebuild(); };
 }
 
+ResultsTable::ResultsTable(const ResultsTable &other)
+{
+    *this = other;
+}
+
+ResultsTable &ResultsTable::operator=(const ResultsTable &other)
+{
+    m_rows = other.m_rows;
+    m_visible = other.m_visible;
+    m_filter = other.m_filter;
+    m_sort = other.m_sort;
+    m_decimal = other.m_decimal;
+    std::copy(std::begin(other.m_sums), std::end(other.m_sums), std::begin(m_sums));
+    m_filter.changed = [this] { rebuild(); };
+    return *this;
+}
+
 void ResultsTable::setRows(std::vector<VisitRow> rows)
 {
     m_rows = std::move(rows);

@@ -18,6 +18,9 @@ class ResultsTable
 {
 public:
     ResultsTable();
+    // A copy follows its own filter, not the original's.
+    ResultsTable(const ResultsTable &other);
+    ResultsTable &operator=(const ResultsTable &other);
 
     // A new result (rows in the server's order), or none (the query is closed).
     void setRows(std::vector<VisitRow> rows);
