@@ -126,6 +126,16 @@ isc_tr_handle *DatabaseConnection::defaultTransaction()
     return &m_transaction;
 }
 
+void DatabaseConnection::commitDefaultTransaction()
+{
+    if (!m_transaction)
+        return;
+    ISC_STATUS_ARRAY status{};
+    if (m_client->commitTransaction(status, &m_transaction))
+        raise(status);
+    m_transaction = 0;
+}
+
 void DatabaseConnection::raise(const ISC_STATUS *status)
 {
     const QString text = formatIscErrorText(iscStatusCode(status), iscMessageLines(*m_client, status));

@@ -50,6 +50,10 @@ public:
     const FbClientLibrary &client() const { return *m_client; }
     isc_db_handle *databaseHandle() { return &m_database; }
     isc_tr_handle *defaultTransaction(); // started when first needed
+    bool hasTransaction() const { return m_transaction != 0; }
+    // Ends the default transaction (the program writes nothing, so a commit only lets the
+    // server collect old record versions); the next statement starts a new one.
+    void commitDefaultTransaction();
     unsigned attachmentNumber() const { return m_attachmentNumber; }
 
     // Every statement text prepared over this connection, in order (for diagnostics and tests).

@@ -1,6 +1,7 @@
 #include "VisitQuery.h"
 
 #include "BresolanError.h"
+#include "DatabaseConnection.h"
 #include "DateText.h"
 #include "MedicaidShare.h"
 
@@ -101,7 +102,7 @@ const std::vector<VisitField> &VisitQuery::fields()
 }
 
 VisitQuery::VisitQuery(DatabaseConnection &connection)
-    : m_statement(connection, positionalStatement(m_markerNames))
+    : m_connection(connection), m_statement(connection, positionalStatement(m_markerNames))
 {
 }
 
@@ -142,6 +143,7 @@ void VisitQuery::open()
         qryATCalcFields(row);
         rows.push_back(std::move(row));
     }
+    m_connection.commitDefaultTransaction();
     m_rows = std::move(rows);
     m_open = true;
 }

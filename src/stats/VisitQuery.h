@@ -43,12 +43,15 @@ public:
     // first when it is not yet prepared (which attaches a closed connection).
     void setParameterText(const QString &name, const QString &text, const QLocale &locale);
 
-    // Runs the statement and reads every row, computing the shares of each.
+    // Runs the statement and reads every row, computing the shares of each; then ends the
+    // default transaction, so that a window left open all day does not hold back the server's
+    // garbage collection.
     void open();
 
     const std::vector<VisitRow> &rows() const { return m_rows; }
 
 private:
+    DatabaseConnection &m_connection;
     std::vector<QString> m_markerNames; // the parameter name of each "?" position (set up first)
     SqlStatement m_statement;
     std::optional<QDateTime> m_values[2];

@@ -221,6 +221,7 @@ TEST(VisitQuery, FailuresLeaveTheResultClosed)
 
     refreshResults(query, QStringLiteral("10/1/2010"), QStringLiteral("12/31/2010"), kUnitedStates, hooks);
     EXPECT_EQ(query.rows().size(), 1u);
+    EXPECT_FALSE(connection.hasTransaction()); // ended once every row is read
     for (const char *bad : {"31/31/2010", "garbage", "12:30"}) {
         try {
             refreshResults(query, QString::fromLatin1(bad), QStringLiteral("12/31/2010"), kUnitedStates, hooks);
